@@ -1,0 +1,13 @@
+#include "Platform.h"
+#include "UnMain.h"
+
+int main(int argc, char *argv[])
+{
+    Application application(argc, argv);
+    application.setWindowIcon(Picture(QStringLiteral("car")));
+    CreateForms();
+    FMain->show();
+    const int result = application.exec();
+    DestroyForms();
+    return result;
+}
