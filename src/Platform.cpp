@@ -254,7 +254,12 @@ QString Application::errorText(const QString &message)
 
 void Application::showError(const QString &message)
 {
-    QMessageBox::critical(activeWindow(), m_title, errorText(message));
+    // Shown from the event loop rather than from inside the failed handler:
+    // a timer whose handler failed must go on ticking while the box is open,
+    // and Qt does not fire a timer again before its last tick has returned.
+    QMetaObject::invokeMethod(
+        this, [this, message] { QMessageBox::critical(activeWindow(), m_title, errorText(message)); },
+        Qt::QueuedConnection);
 }
 
 bool Application::notify(QObject *receiver, QEvent *event)

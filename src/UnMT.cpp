@@ -4,6 +4,7 @@ TFList::TFList(QWidget *owner)
     : QWidget(owner, Qt::Window)
 {
     setWindowTitle(QStringLiteral("Программа МТ (в виде таблицы)"));
+    setAttribute(Qt::WA_QuitOnClose, false); // closing the main window ends the program even while this is open
     setFixedSize(305, 111);
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
