@@ -108,7 +108,7 @@ void CellGrid::setFixedCells(int columns, int rows)
     for (int row = 0; row < rowCount(); ++row) {
         for (int column = 0; column < columnCount(); ++column) {
             const bool fixed = column < columns || row < rows;
-            item(row, column)->setFlags(fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item(row, column)->setFlags(fixed ? Qt::NoItemFlags : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         }
     }
     setCurrentCell(rows, columns);

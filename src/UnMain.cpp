@@ -131,7 +131,6 @@ TFMain::TFMain()
 
     Workspace = new QMdiArea(this);
     Workspace->setBackground(palette().button());
-    Workspace->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(Workspace);
 
     StartMT = new QAction(this);

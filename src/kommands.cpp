@@ -6,6 +6,10 @@ TForm1::TForm1(QMdiArea *workspace)
     : ChildForm(workspace, QStringLiteral("Программа МТ (в виде набора команд)"), 567, 64)
 {
     SetColor(client(), Qt::white);
+    // The window holds the focus itself when active, as it has no control
+    // that takes it; else the frame's focus would stay in the tape window
+    // and make that the active one again.
+    client()->setFocusPolicy(Qt::StrongFocus);
 
     const auto addRow = [this](int top, QRadioButton *&mark, QLabel *&command, const QString &commandText,
                                QLabel *&description, const QString &descriptionText) {
