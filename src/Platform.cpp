@@ -1,5 +1,6 @@
 #include "Platform.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -97,8 +98,21 @@ QString CellGrid::cell(int column, int row) const
 void CellGrid::setCell(int column, int row, const QString &text)
 {
     QTableWidgetItem *cellItem = item(row, column);
-    if (cellItem && cellItem->text() != text) // an unchanged text must not cause a repaint
-        cellItem->setText(text);
+    if (!cellItem || cellItem->text() == text) // an unchanged text must not cause a repaint
+        return;
+    cellItem->setText(text);
+    // Qt announces nothing for a new cell text: tell screen readers here.
+    if (QAccessible::isActive()) {
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(this);
+        QAccessibleInterface *cellInterface = table && table->tableInterface()
+                                                  ? table->tableInterface()->cellAt(row, column)
+                                                  : nullptr;
+        if (cellInterface) {
+            QAccessibleEvent event(table, QAccessible::NameChanged);
+            event.setChild(table->indexOfChild(cellInterface));
+            QAccessible::updateAccessibility(&event);
+        }
+    }
 }
 
 void CellGrid::setFixedCells(int columns, int rows)
@@ -137,19 +151,35 @@ void CaptionLabel::setCaption(const QString &caption)
     adjustSize();
 }
 
+QPixmap PicturePixmap(const QString &name, const QColor &transparent, qreal scale)
+{
+    QImage image(QStringLiteral(":/pictures/%1.xpm").arg(name));
+    if (image.isNull())
+        return QPixmap();
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    if (transparent.isValid()) {
+        for (int y = 0; y < image.height(); ++y) {
+            auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                if (line[x] == transparent.rgb())
+                    line[x] = qRgba(0, 0, 0, 0);
+            }
+        }
+    }
+    const QSize size = (QSizeF(image.size()) * scale).toSize();
+    QPixmap pixmap = QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    pixmap.setDevicePixelRatio(scale);
+    return pixmap;
+}
+
 QIcon Picture(const QString &name, const QColor &transparent)
 {
     QIcon icon;
-    for (const auto mode : {QIcon::Normal, QIcon::Disabled}) {
-        const QString file = QStringLiteral(":/pictures/%1%2.xpm")
-                                 .arg(name, mode == QIcon::Disabled ? QStringLiteral("-disabled") : QString());
-        QPixmap pixmap(file);
-        if (pixmap.isNull())
-            continue;
-        if (transparent.isValid())
-            pixmap.setMask(pixmap.createMaskFromColor(transparent));
-        for (int scale = 1; scale <= 3; ++scale)
-            icon.addPixmap(pixmap.scaled(pixmap.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation), mode);
+    for (const qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0}) {
+        icon.addPixmap(PicturePixmap(name, transparent, scale), QIcon::Normal);
+        const QPixmap disabled = PicturePixmap(name + QStringLiteral("-disabled"), transparent, scale);
+        if (!disabled.isNull())
+            icon.addPixmap(disabled, QIcon::Disabled);
     }
     return icon;
 }
@@ -230,12 +260,20 @@ Application::Application(int &argc, char **argv)
     , m_title(titleFromFileName(argc > 0 ? QString::fromLocal8Bit(argv[0]) : QString()))
 {
     setApplicationName(m_title);
+    setDesktopFileName(QStringLiteral("org.tmdemo.TMDemo")); // the Wayland app id and the taskbar's link to the icon
     // The windows are laid out for MS Sans Serif 8 pt (11 pixels at 96 dpi);
     // Liberation Sans has close metrics, Cyrillic included, and scales.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     setFont(font);
+}
+
+void Application::preferX11()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
 QString Application::titleFromFileName(const QString &fileName)

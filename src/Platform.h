@@ -65,9 +65,12 @@ private:
 };
 
 // A picture from the program's resources, with the pixels of `transparent`
-// see-through and, for high-density screens, copies enlarged pixel for pixel
-// so that the drawing stays crisp. A disabled look is taken from
-// "<name>-disabled" when there is one.
+// see-through. For screens scaled by `scale`, it is enlarged pixel for pixel
+// to whole device pixels, so that the drawing stays crisp at 125 %, 150 %,
+// 200 % and more instead of being smoothed.
+QPixmap PicturePixmap(const QString &name, const QColor &transparent, qreal scale);
+// The same as an icon, with a copy for each usual scale, and the disabled
+// look from "<name>-disabled" when there is one.
 QIcon Picture(const QString &name, const QColor &transparent = QColor());
 
 // Paints a widget's whole box in a colour: the command labels' marks.
@@ -127,6 +130,12 @@ class Application : public QApplication
 
 public:
     Application(int &argc, char **argv);
+
+    // Top-level windows can only be placed on the screen under X11, so in a
+    // Wayland session the program runs through XWayland where there is one,
+    // unless the user chose a platform (QT_QPA_PLATFORM). Call before the
+    // application object exists.
+    static void preferX11();
 
     // The program file's name up to its first full stop, its first letter
     // unchanged and the rest in lower case.

@@ -13,6 +13,9 @@ TFList::TFList(QWidget *owner)
     StringGrid1->setGeometry(0, 0, 305, 111);
     StringGrid1->setFixedCells(1, 1);
     StringGrid1->setCellColor(palette().color(QPalette::Base)); // the window colour
+    StringGrid1->setAccessibleName(QStringLiteral("Программа МТ"));
+    StringGrid1->setAccessibleDescription(
+        QStringLiteral("Состояния по столбцам, символы по строкам, в ячейках команды"));
 
     FormCreate();
 }

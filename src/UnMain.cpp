@@ -169,6 +169,11 @@ TFMain::TFMain()
         left += width;
     }
 
+    SpeedButton7->setAccessibleDescription(QStringLiteral("Шаг машины каждые 600 мс"));
+    SpeedButton6->setAccessibleDescription(QStringLiteral("Остановить шаги по таймеру"));
+    SpeedButton5->setAccessibleDescription(QStringLiteral("Выполнить один шаг машины"));
+    SpeedButton1->setAccessibleDescription(QStringLiteral("Показать программу машины в виде таблицы"));
+
     Timer1 = new Timer(600, this);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
 

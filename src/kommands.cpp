@@ -16,6 +16,8 @@ TForm1::TForm1(QMdiArea *workspace)
         mark = new QRadioButton(client());
         mark->setGeometry(8, top, 17, 17);
         mark->setEnabled(false); // the marks only show; the user cannot set them
+        mark->setAccessibleName(QStringLiteral("Команда ") + commandText);
+        mark->setAccessibleDescription(QStringLiteral("Отмечена, когда шаг выполнил эту команду"));
         command = new QLabel(commandText, client());
         command->move(24, top);
         command->adjustSize();

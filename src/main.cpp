@@ -3,6 +3,7 @@
 
 int main(int argc, char *argv[])
 {
+    Application::preferX11();
     Application application(argc, argv);
     application.setWindowIcon(Picture(QStringLiteral("car")));
     CreateForms();
