@@ -300,14 +300,27 @@ void Application::showError(const QString &message)
         Qt::QueuedConnection);
 }
 
+void Application::showCurrentError()
+{
+    auto *application = qobject_cast<Application *>(QCoreApplication::instance());
+    if (!application)
+        return;
+    try {
+        throw;
+    } catch (const std::exception &error) {
+        application->showError(QString::fromUtf8(error.what()));
+    } catch (...) {
+        application->showError(QStringLiteral("Неизвестная ошибка"));
+    }
+}
+
 bool Application::notify(QObject *receiver, QEvent *event)
 {
+    // The last resort for an event handler that is not wrapped in Handler().
     try {
         return QApplication::notify(receiver, event);
-    } catch (const std::exception &error) {
-        showError(QString::fromUtf8(error.what()));
     } catch (...) {
-        showError(QStringLiteral("Неизвестная ошибка"));
+        showCurrentError();
     }
     return false;
 }

@@ -146,9 +146,26 @@ public:
 
     QString title() const { return m_title; }
     void showError(const QString &message);
+    // Shows the exception being handled in the error box; for catch blocks.
+    static void showCurrentError();
 
     bool notify(QObject *receiver, QEvent *event) override;
 
 private:
     QString m_title;
 };
+
+// Wraps an event handler for connect(): an error that escapes it is shown in
+// the standard error box and the program goes on. The error is caught here,
+// before it could unwind through Qt's own frames.
+template <typename Function>
+auto Handler(Function handler)
+{
+    return [handler] {
+        try {
+            handler();
+        } catch (...) {
+            Application::showCurrentError();
+        }
+    };
+}

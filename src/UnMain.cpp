@@ -136,9 +136,9 @@ TFMain::TFMain()
     StartMT = new QAction(this);
     PauseMT = new QAction(this);
     StepMT = new QAction(this);
-    connect(StartMT, &QAction::triggered, this, [this] { StartMTExecute(StartMT); });
-    connect(PauseMT, &QAction::triggered, this, [this] { PauseMTExecute(PauseMT); });
-    connect(StepMT, &QAction::triggered, this, [this] { StepMTExecute(StepMT); });
+    connect(StartMT, &QAction::triggered, this, Handler([this] { StartMTExecute(StartMT); }));
+    connect(PauseMT, &QAction::triggered, this, Handler([this] { PauseMTExecute(PauseMT); }));
+    connect(StepMT, &QAction::triggered, this, Handler([this] { StepMTExecute(StepMT); }));
 
     ToolBar1 = new QToolBar(this);
     ToolBar1->setMovable(false);
@@ -153,7 +153,7 @@ TFMain::TFMain()
     connect(SpeedButton7, &QToolButton::clicked, StartMT, &QAction::trigger);
     connect(SpeedButton6, &QToolButton::clicked, PauseMT, &QAction::trigger);
     connect(SpeedButton5, &QToolButton::clicked, StepMT, &QAction::trigger);
-    connect(SpeedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(SpeedButton1); });
+    connect(SpeedButton1, &QToolButton::clicked, this, Handler([this] { SpeedButton1Click(SpeedButton1); }));
 
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setSizeGripEnabled(false);
@@ -175,9 +175,9 @@ TFMain::TFMain()
     SpeedButton1->setAccessibleDescription(QStringLiteral("Показать программу машины в виде таблицы"));
 
     Timer1 = new Timer(600, this);
-    connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(Timer1); });
+    connect(Timer1, &QTimer::timeout, this, Handler([this] { Timer1Timer(Timer1); }));
 
-    connect(new PaintWatcher(Workspace->viewport()), &PaintWatcher::painted, this, &TFMain::FormPaint);
+    connect(new PaintWatcher(Workspace->viewport()), &PaintWatcher::painted, this, Handler([this] { FormPaint(); }));
 
     FormCreate();
 }

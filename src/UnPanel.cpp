@@ -27,7 +27,7 @@ TFMT::TFMT(QMdiArea *workspace)
     Image4->setAccessibleName(QStringLiteral("Стрелка: головка машины"));
     Image4->setAccessibleDescription(QStringLiteral("Указывает на ячейку ленты под головкой"));
 
-    connect(this, &ChildForm::resized, this, &TFMT::FormResize);
+    connect(this, &ChildForm::resized, this, Handler([this] { FormResize(); }));
     FormCreate();
 }
 

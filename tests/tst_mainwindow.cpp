@@ -233,10 +233,10 @@ private slots:
         QCOMPARE(Application::errorText(error), shown);
 
         // A handler that fails on the first step: the box shows, the program goes on.
-        connect(FMain->StepMT, &QAction::triggered, this, [error] {
+        connect(FMain->StepMT, &QAction::triggered, this, Handler([error] {
             if (StepCount == 1)
                 throw std::runtime_error(error.toStdString());
-        });
+        }));
         bool seen = false;
         OnMessageBox([&](QMessageBox *box) {
             seen = true;
@@ -255,12 +255,12 @@ private slots:
     void timerKeepsTickingAfterAnError()
     {
         bool thrown = false;
-        connect(FMain->Timer1, &QTimer::timeout, this, [&] {
+        connect(FMain->Timer1, &QTimer::timeout, this, Handler([&] {
             if (!thrown) {
                 thrown = true;
                 throw std::runtime_error("сбой");
             }
-        });
+        }));
         int stepsWhileShown = 0;
         OnMessageBox([&](QMessageBox *box) {
             QCOMPARE(box->text(), QStringLiteral("сбой."));
