@@ -151,11 +151,14 @@ void CaptionLabel::setCaption(const QString &caption)
     adjustSize();
 }
 
-QPixmap PicturePixmap(const QString &name, const QColor &transparent, qreal scale)
+namespace {
+
+// The picture as drawn, with `transparent` see-through; null if there is none.
+QImage LoadPicture(const QString &name, const QColor &transparent)
 {
     QImage image(QStringLiteral(":/pictures/%1.xpm").arg(name));
     if (image.isNull())
-        return QPixmap();
+        return image;
     image = image.convertToFormat(QImage::Format_ARGB32);
     if (transparent.isValid()) {
         for (int y = 0; y < image.height(); ++y) {
@@ -166,20 +169,34 @@ QPixmap PicturePixmap(const QString &name, const QColor &transparent, qreal scal
             }
         }
     }
+    return image;
+}
+
+QPixmap Enlarged(const QImage &image, qreal scale)
+{
     const QSize size = (QSizeF(image.size()) * scale).toSize();
     QPixmap pixmap = QPixmap::fromImage(image.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     pixmap.setDevicePixelRatio(scale);
     return pixmap;
 }
 
+} // namespace
+
+QPixmap PicturePixmap(const QString &name, const QColor &transparent, qreal scale)
+{
+    const QImage image = LoadPicture(name, transparent);
+    return image.isNull() ? QPixmap() : Enlarged(image, scale);
+}
+
 QIcon Picture(const QString &name, const QColor &transparent)
 {
+    const QImage normal = LoadPicture(name, transparent);
+    const QImage disabled = LoadPicture(name + QStringLiteral("-disabled"), transparent);
     QIcon icon;
     for (const qreal scale : {1.0, 1.25, 1.5, 1.75, 2.0, 2.5, 3.0, 4.0}) {
-        icon.addPixmap(PicturePixmap(name, transparent, scale), QIcon::Normal);
-        const QPixmap disabled = PicturePixmap(name + QStringLiteral("-disabled"), transparent, scale);
+        icon.addPixmap(Enlarged(normal, scale), QIcon::Normal);
         if (!disabled.isNull())
-            icon.addPixmap(disabled, QIcon::Disabled);
+            icon.addPixmap(Enlarged(disabled, scale), QIcon::Disabled);
     }
     return icon;
 }

@@ -146,10 +146,14 @@ TFMain::TFMain()
     ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
     ToolBar1->setFixedHeight(29);
     addToolBar(Qt::TopToolBarArea, ToolBar1);
-    SpeedButton7 = addSpeedButton(0, 72, QStringLiteral("Старт"), QStringLiteral("start"));
-    SpeedButton6 = addSpeedButton(72, 75, QStringLiteral("Стоп"), QStringLiteral("stop"));
-    SpeedButton5 = addSpeedButton(147, 80, QStringLiteral("Пошагово"), QStringLiteral("step"));
-    SpeedButton1 = addSpeedButton(227, 198, QStringLiteral("Программа МТ (в виде таблицы)"), QStringLiteral("table"));
+    SpeedButton7 = addSpeedButton(0, 72, QStringLiteral("Старт"), QStringLiteral("start"),
+                                  QStringLiteral("Шаг машины каждые 600 мс"));
+    SpeedButton6 = addSpeedButton(72, 75, QStringLiteral("Стоп"), QStringLiteral("stop"),
+                                  QStringLiteral("Остановить шаги по таймеру"));
+    SpeedButton5 = addSpeedButton(147, 80, QStringLiteral("Пошагово"), QStringLiteral("step"),
+                                  QStringLiteral("Выполнить один шаг машины"));
+    SpeedButton1 = addSpeedButton(227, 198, QStringLiteral("Программа МТ (в виде таблицы)"), QStringLiteral("table"),
+                                  QStringLiteral("Показать программу машины в виде таблицы"));
     connect(SpeedButton7, &QToolButton::clicked, StartMT, &QAction::trigger);
     connect(SpeedButton6, &QToolButton::clicked, PauseMT, &QAction::trigger);
     connect(SpeedButton5, &QToolButton::clicked, StepMT, &QAction::trigger);
@@ -169,11 +173,6 @@ TFMain::TFMain()
         left += width;
     }
 
-    SpeedButton7->setAccessibleDescription(QStringLiteral("Шаг машины каждые 600 мс"));
-    SpeedButton6->setAccessibleDescription(QStringLiteral("Остановить шаги по таймеру"));
-    SpeedButton5->setAccessibleDescription(QStringLiteral("Выполнить один шаг машины"));
-    SpeedButton1->setAccessibleDescription(QStringLiteral("Показать программу машины в виде таблицы"));
-
     Timer1 = new Timer(600, this);
     connect(Timer1, &QTimer::timeout, this, Handler([this] { Timer1Timer(Timer1); }));
 
@@ -182,10 +181,12 @@ TFMain::TFMain()
     FormCreate();
 }
 
-QToolButton *TFMain::addSpeedButton(int left, int width, const QString &caption, const QString &picture)
+QToolButton *TFMain::addSpeedButton(int left, int width, const QString &caption, const QString &picture,
+                                    const QString &description)
 {
     auto *button = new QToolButton(ToolBar1);
-    button->setText(caption);
+    button->setText(caption); // also what a screen reader reads
+    button->setAccessibleDescription(description);
     // The tool-bar pictures see through olive; the table picture through white.
     button->setIcon(Picture(picture, picture == QLatin1String("table") ? QColor(Qt::white) : QColor(128, 128, 0)));
     button->setIconSize(QSize(16, 16));

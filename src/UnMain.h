@@ -82,7 +82,8 @@ public:
     void SpeedButton1Click(QObject *Sender);
 
 private:
-    QToolButton *addSpeedButton(int left, int width, const QString &caption, const QString &picture);
+    QToolButton *addSpeedButton(int left, int width, const QString &caption, const QString &picture,
+                                const QString &description);
 };
 
 extern TFMain *FMain;

@@ -40,6 +40,16 @@ inline QString TapeCells(qint64 first, qint64 last)
     return cells;
 }
 
+// Starts the program as main() does, and waits until the frame is on the
+// screen and its first repaint has filled the tape view. For QVERIFY().
+[[nodiscard]] inline bool StartProgram()
+{
+    CreateForms();
+    FMain->show();
+    return QTest::qWaitForWindowExposed(FMain)
+        && QTest::qWaitFor([] { return View() == QStringLiteral("____________0111___________"); });
+}
+
 inline const QString Caption(const char *state)
 {
     return StateCaption(QString::fromUtf8(state));

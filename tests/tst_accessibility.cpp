@@ -49,10 +49,7 @@ private slots:
     }
     void init()
     {
-        CreateForms();
-        FMain->show();
-        QVERIFY(QTest::qWaitForWindowExposed(FMain));
-        QTRY_COMPARE(View(), QStringLiteral("____________0111___________"));
+        QVERIFY(StartProgram());
         Events.clear();
     }
     void cleanup() { DestroyForms(); }

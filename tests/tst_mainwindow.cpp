@@ -57,12 +57,7 @@ class tst_mainwindow : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        CreateForms();
-        FMain->show();
-        QVERIFY(QTest::qWaitForWindowExposed(FMain));
-    }
+    void init() { QVERIFY(StartProgram()); }
     void cleanup()
     {
         DestroyForms();

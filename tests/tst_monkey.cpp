@@ -66,10 +66,7 @@ private slots:
         qInfo("seed %u (replay with TMDEMO_SEED=%u)", seed, seed);
         QRandomGenerator random(seed);
 
-        CreateForms();
-        FMain->show();
-        QVERIFY(QTest::qWaitForWindowExposed(FMain));
-        QTRY_COMPARE(View(), QStringLiteral("____________0111___________"));
+        QVERIFY(StartProgram());
         m_program = ProgramTable();
         // Real ticks may come whenever the event loop runs: count them.
         connect(FMain->Timer1, &QTimer::timeout, this, [this] { ++m_stepsRun; });

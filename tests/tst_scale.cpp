@@ -30,12 +30,7 @@ class tst_scale : public QObject
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        CreateForms();
-        FMain->show();
-        QVERIFY(QTest::qWaitForWindowExposed(FMain));
-    }
+    void init() { QVERIFY(StartProgram()); }
     void cleanup() { DestroyForms(); }
 
     void scaled()

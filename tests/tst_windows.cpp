@@ -52,10 +52,7 @@ class tst_windows : public QObject
 private slots:
     void init()
     {
-        CreateForms();
-        FMain->show();
-        QVERIFY(QTest::qWaitForWindowExposed(FMain));
-        QTRY_COMPARE(View(), QStringLiteral("____________0111___________"));
+        QVERIFY(StartProgram());
         QCOMPARE(FMain->devicePixelRatio(), 1.0);
     }
     void cleanup()
