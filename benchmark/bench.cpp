@@ -1,6 +1,8 @@
 // Measurements for ./bench, one per run of this program:
 //   bench startup      start-up of tmdemo to the end of the frame's first paint
 //   bench bare         the same for a bare QMainWindow (the floor)
+//   bench bare-text    a bare QMainWindow showing one line of text: the floor
+//                      for any window with text, which pays for the fonts
 //   bench step         one step plus the repaint it causes, in microseconds
 //   bench pace         the timer's intervals over 50 ticks
 //   bench cpu-idle     CPU time over 10 s with the timer stopped
@@ -12,6 +14,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
 
@@ -71,9 +74,11 @@ int main(int argc, char *argv[])
     const QByteArray what = argc > 1 ? QByteArray(argv[1]) : QByteArray();
     Application application(argc, argv);
 
-    if (what == "bare") {
+    if (what == "bare" || what == "bare-text") {
         QMainWindow window;
         window.resize(599, 363);
+        if (what == "bare-text")
+            window.setCentralWidget(new QLabel(QStringLiteral("Текущее состояние:")));
         ReportStartupAfterFirstPaint(&window);
         window.show();
         return application.exec();

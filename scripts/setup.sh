@@ -28,7 +28,7 @@ setup_packages() {
 # theirs and the program reaches their display.
 as_user() {
     if [ "$(id -u)" -eq 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
-        sudo -u "$SUDO_USER" --preserve-env=DISPLAY,WAYLAND_DISPLAY,XAUTHORITY,XDG_RUNTIME_DIR,QT_QPA_PLATFORM "$@"
+        sudo -u "$SUDO_USER" --preserve-env=DISPLAY,WAYLAND_DISPLAY,XAUTHORITY,XDG_RUNTIME_DIR,QT_QPA_PLATFORM,ASAN_OPTIONS,UBSAN_OPTIONS,LSAN_OPTIONS "$@"
     else
         "$@"
     fi
