@@ -42,10 +42,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const auto line = [&](int index) { return index < lines.size() ? lines.at(index) : QString(); };
 
     FMain->FormCreate(); // the initial configuration
-    Tape[1] = QString(); // the fuzzer's tape replaces the example's word
-    Tape[2] = QString();
-    Tape[3] = QString();
-    Tape[4] = QString();
+    Tape = TapeStore(); // the fuzzer's tape replaces the example's word
     for (int i = 0; i < 16; ++i)
         FList->StringGrid1->setCell(i % 4, i / 4, line(i));
     CurState = line(16);
